@@ -2,7 +2,9 @@
 # Installs the Debian packages that building and testing need, and only those missing.
 set -eu
 
-packages="cmake ninja-build g++ libgtest-dev util-linux"
+packages="cmake ninja-build g++ libgtest-dev util-linux
+    qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic
+    xvfb xauth openbox xdotool x11-utils imagemagick"
 
 missing=""
 for package in $packages; do

@@ -1,0 +1,25 @@
+#include "forms/About.h"
+
+#include <QKeyEvent>
+
+#include "forms/Screen.h"
+#include "forms/ui_About.h"
+
+TAboutForm* AboutForm = nullptr;
+
+TAboutForm::TAboutForm(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      ui_(std::make_unique<Ui::TAboutForm>()) {
+    ui_->setupUi(this);
+    CentreOnScreen(*this);
+}
+
+TAboutForm::~TAboutForm() = default;
+
+void TAboutForm::Button1Click() { close(); }
+
+void TAboutForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}
