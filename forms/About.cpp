@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "forms/Screen.h"
+#include "forms/Windowing.h"
 #include "forms/ui_About.h"
 
 TAboutForm* AboutForm = nullptr;

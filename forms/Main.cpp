@@ -1,11 +1,9 @@
 #include "forms/Main.h"
 
-#include <QScreen>
-
 #include "core/Operations.h"
 #include "forms/About.h"
 #include "forms/MessageBoxes.h"
-#include "forms/Screen.h"
+#include "forms/Windowing.h"
 #include "forms/ui_Main.h"
 
 TMainForm* MainForm = nullptr;
@@ -32,7 +30,7 @@ void TMainForm::RestoreFileClick() {
 
 void TMainForm::AboutClick() {
     AboutForm = new TAboutForm(this);
-    AboutForm->exec();
+    ExecModal(*AboutForm);
     if (AboutForm) {
         delete AboutForm;
         AboutForm = nullptr;

@@ -1,11 +1,12 @@
 #include "forms/MessageBoxes.h"
 
+#include "forms/Windowing.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -23,17 +24,6 @@ QMessageBox::Icon IconOf(unsigned flags) {
     default:
         return QMessageBox::NoIcon;
     }
-}
-
-// Runs a dialog modally for the whole application, then activates again the window that was
-// active before it.
-int ExecModal(QDialog& dialog) {
-    const QPointer<QWidget> active = QApplication::activeWindow();
-    dialog.setWindowModality(Qt::ApplicationModal);
-    const int result = dialog.exec();
-    if (active)
-        active->activateWindow();
-    return result;
 }
 
 } // namespace

@@ -4,7 +4,7 @@ set -eu
 
 packages="cmake ninja-build g++ libgtest-dev util-linux
     qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic
-    xvfb xauth openbox xdotool x11-utils imagemagick"
+    xvfb xauth openbox xdotool wmctrl x11-utils imagemagick"
 
 missing=""
 for package in $packages; do

@@ -1,8 +1,10 @@
-#include "forms/Screen.h"
+#include "forms/Windowing.h"
 
 #include <algorithm>
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 
@@ -12,4 +14,13 @@ void CentreOnScreen(QWidget& window) {
     const QSize outer = window.frameGeometry().size();
     window.move(area.left() + std::max(0, (area.width() - outer.width()) / 2),
                 area.top() + std::max(0, (area.height() - outer.height()) / 2));
+}
+
+int ExecModal(QDialog& dialog) {
+    const QPointer<QWidget> active = QApplication::activeWindow();
+    dialog.setWindowModality(Qt::ApplicationModal);
+    const int result = dialog.exec();
+    if (active)
+        active->activateWindow();
+    return result;
 }
