@@ -11,6 +11,9 @@ TAboutForm::TAboutForm(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       ui_(std::make_unique<Ui::TAboutForm>()) {
     ui_->setupUi(this);
+    // Labels take the size of their text, from where the form places them.
+    for (auto* label : {ui_->ApName, ui_->Version, ui_->VersinNo, ui_->Copyright})
+        label->adjustSize();
     CentreOnScreen(*this);
 }
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -57,6 +58,9 @@ int QtDialogs::MessageBox(const sorika::Text& text, const sorika::Text& caption,
     QPushButton* cancel = nullptr;
     if ((flags & sorika::MB_TYPEMASK) == sorika::MB_OKCANCEL)
         cancel = box.addButton(QMessageBox::Cancel);
+    // Captions alone on the buttons, as on every message box of the program.
+    for (auto* button : box.buttons())
+        button->setIcon(QIcon());
     box.setDefaultButton(ok);
     // Esc and the close button answer Cancel where there is one, OK otherwise.
     box.setEscapeButton(cancel ? cancel : ok);

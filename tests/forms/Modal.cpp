@@ -1,5 +1,7 @@
 #include "Modal.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -104,3 +106,8 @@ QString Box(const QString& caption, const QString& text, const QString& icon, bo
 }
 
 QString Plain(const QString& text) { return "ソリカ | " + text + " | OK | default OK"; }
+
+bool NoWindowShown() {
+    const auto windows = QApplication::topLevelWidgets();
+    return std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); });
+}

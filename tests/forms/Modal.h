@@ -48,3 +48,6 @@ QString Describe(QWidget* dialog);
 // Message box lines as Describe writes them.
 QString Box(const QString& caption, const QString& text, const QString& icon, bool withCancel);
 QString Plain(const QString& text);
+
+// True when no top-level window is visible.
+bool NoWindowShown();

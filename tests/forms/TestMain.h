@@ -2,6 +2,7 @@
 
 #include <QTest>
 
+#include "Modal.h"
 #include "app/Application.h"
 
 // Runs a Qt test class inside the program's own application object, titled as at start-up.
@@ -14,9 +15,4 @@
     }
 
 // No window of one test may outlive it.
-#define SORIKA_VERIFY_NO_WINDOWS_LEFT()                                                        \
-    QTRY_VERIFY_WITH_TIMEOUT(QApplication::topLevelWidgets().isEmpty() ||                     \
-                                 std::none_of(QApplication::topLevelWidgets().cbegin(),        \
-                                              QApplication::topLevelWidgets().cend(),          \
-                                              [](QWidget* w) { return w->isVisible(); }),      \
-                             2000)
+#define SORIKA_VERIFY_NO_WINDOWS_LEFT() QTRY_VERIFY_WITH_TIMEOUT(NoWindowShown(), 2000)
