@@ -1,31 +1,9 @@
-#include <cerrno>
-
-#include <iconv.h>
-
 #include "Support.h"
 #include "core/Messages.h"
+#include "tests/Cp932.h"
 
 namespace sorika::test {
 namespace {
-
-// Converts between encodings, or yields nothing where a character has no place in the other.
-std::optional<std::string> Convert(const std::string& text, const char* from, const char* to) {
-    const iconv_t cd = ::iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return std::nullopt;
-    std::string in = text;
-    std::string out(text.size() * 4 + 4, '\0');
-    char* inp = in.data();
-    char* outp = out.data();
-    std::size_t inLeft = in.size();
-    std::size_t outLeft = out.size();
-    const auto result = ::iconv(cd, &inp, &inLeft, &outp, &outLeft);
-    ::iconv_close(cd);
-    if (result == static_cast<std::size_t>(-1) || inLeft != 0)
-        return std::nullopt;
-    out.resize(out.size() - outLeft);
-    return out;
-}
 
 // Every fixed text of the program must be writable in the Japanese code page it was made
 // for, so that nothing outside that repertoire slips in.

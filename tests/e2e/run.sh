@@ -127,6 +127,10 @@ step "the About box: Ctrl+V, Esc leaves it open, Enter closes it"
 key ctrl+v
 wait_active "ﾊﾞｰｼﾞｮﾝ情報"
 shoot about
+# The box asks the window manager for a frame that moves and nothing more: no close,
+# minimise or maximise function.
+xprop -id "$(active_id)" _MOTIF_WM_HINTS | grep -q '= 0x1, 0x6, ' ||
+    fail "the About box asks for title-bar buttons: $(xprop -id "$(active_id)" _MOTIF_WM_HINTS)"
 key Escape
 [ "$(active_name)" = "ﾊﾞｰｼﾞｮﾝ情報" ] || fail "Esc closed the About box"
 key Return
