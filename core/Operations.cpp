@@ -4,6 +4,15 @@
 #include "core/Messages.h"
 
 namespace sorika {
+namespace {
+
+// Shows an error that names the target by its caption, after storing it in MessageText.
+void ShowTargetError(const Operation& op, int index, const char* suffix) {
+    op.MessageText = op.DstFile.Item(index) + suffix;
+    ShowError(op.Dialogs, op.MessageText);
+}
+
+} // namespace
 
 void SaveTarget(const Operation& op) {
     const auto index = SelectedTarget(op.DstFile, op.Dialogs);
@@ -12,8 +21,7 @@ void SaveTarget(const Operation& op) {
     const Text target = TargetFiles[*index];
 
     if (!fs::Exists(target)) {
-        op.MessageText = op.DstFile.Item(*index) + SNotFound;
-        ShowError(op.Dialogs, op.MessageText);
+        ShowTargetError(op, *index, SNotFound);
         return;
     }
 
@@ -31,8 +39,7 @@ void SaveTarget(const Operation& op) {
 
     op.BackupFileName = BackupPath(*index);
     if (!fs::CopyFile(target, op.BackupFileName)) {
-        op.MessageText = op.DstFile.Item(*index) + SCopyFailed;
-        ShowError(op.Dialogs, op.MessageText);
+        ShowTargetError(op, *index, SCopyFailed);
         return;
     }
 
@@ -46,8 +53,7 @@ void RestoreTarget(const Operation& op) {
 
     op.BackupFileName = BackupPath(*index);
     if (!fs::Exists(op.BackupFileName)) {
-        op.MessageText = op.DstFile.Item(*index) + SNotBackedUp;
-        ShowError(op.Dialogs, op.MessageText);
+        ShowTargetError(op, *index, SNotBackedUp);
         return;
     }
 
@@ -56,8 +62,7 @@ void RestoreTarget(const Operation& op) {
         return;
 
     if (!fs::CopyFile(op.BackupFileName, TargetFiles[*index])) {
-        op.MessageText = op.DstFile.Item(*index) + SCopyFailed;
-        ShowError(op.Dialogs, op.MessageText);
+        ShowTargetError(op, *index, SCopyFailed);
         return;
     }
 

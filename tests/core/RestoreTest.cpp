@@ -1,23 +1,7 @@
-#include <functional>
-
 #include "Support.h"
 
 namespace sorika::test {
 namespace {
-
-struct RestoreCase {
-    const char* name;
-    std::function<void()> arrange;
-    int index;
-    std::vector<int> answers;
-    std::vector<Shown> dialogs;
-    Text messageText;
-    Text backupFileName;
-    // The folder's contents afterwards, made from its contents before.
-    std::function<void(Tree&)> change;
-};
-
-void Unchanged(Tree&) {}
 
 void Backups() {
     stdfs::create_directory("設定保存フォルダ");
@@ -34,24 +18,11 @@ void TargetsAndBackups() {
     WriteFile("プラグインフォルダ/tzl001.pac", "treasure now");
 }
 
-class Restore : public InTemporaryFolder, public ::testing::WithParamInterface<RestoreCase> {};
+class Restore : public OperationOutcome {};
 
-TEST_P(Restore, ShowsItsDialogsAndLeavesTheDisk) {
-    const RestoreCase& c = GetParam();
-    c.arrange();
-    Tree expected = Snapshot();
-    c.change(expected);
+TEST_P(Restore, ShowsItsDialogsAndLeavesTheDisk) { Check(RestoreTarget); }
 
-    OperationWindow window(c.index, c.answers);
-    RestoreTarget(window.operation());
-
-    EXPECT_EQ(window.dialogs.shown, c.dialogs);
-    EXPECT_EQ(window.messageText, c.messageText);
-    EXPECT_EQ(window.backupFileName, c.backupFileName);
-    EXPECT_EQ(Snapshot(), expected);
-}
-
-const RestoreCase restoreCases[] = {
+const OperationCase restoreCases[] = {
     {"NoSelection", TargetsAndBackups, -1, {},
      {Prompt("対象ファイルを選択して下さい")}, EarlierMessage, EarlierBackupPath, Unchanged},
     {"SelectionPastTheList", TargetsAndBackups, 3, {},

@@ -1,24 +1,9 @@
-#include <functional>
-
 #include "Support.h"
 
 namespace sorika::test {
 namespace {
 
-struct SaveCase {
-    const char* name;
-    std::function<void()> arrange;
-    int index;
-    std::vector<int> answers;
-    std::vector<Shown> dialogs;
-    Text messageText;
-    Text backupFileName;
-    // The folder's contents afterwards, made from its contents before.
-    std::function<void(Tree&)> change;
-};
-
 void Nothing() {}
-void Unchanged(Tree&) {}
 
 void AllTargets() {
     WriteFile("Velomar設定.vmc", "settings");
@@ -35,25 +20,11 @@ void AllTargetsAndBackups() {
     WriteFile("設定保存フォルダ/sorika2.sav", "old treasure");
 }
 
+class Save : public OperationOutcome {};
 
-class Save : public InTemporaryFolder, public ::testing::WithParamInterface<SaveCase> {};
+TEST_P(Save, ShowsItsDialogsAndLeavesTheDisk) { Check(SaveTarget); }
 
-TEST_P(Save, ShowsItsDialogsAndLeavesTheDisk) {
-    const SaveCase& c = GetParam();
-    c.arrange();
-    Tree expected = Snapshot();
-    c.change(expected);
-
-    OperationWindow window(c.index, c.answers);
-    SaveTarget(window.operation());
-
-    EXPECT_EQ(window.dialogs.shown, c.dialogs);
-    EXPECT_EQ(window.messageText, c.messageText);
-    EXPECT_EQ(window.backupFileName, c.backupFileName);
-    EXPECT_EQ(Snapshot(), expected);
-}
-
-const SaveCase saveCases[] = {
+const OperationCase saveCases[] = {
     {"NoSelection", AllTargets, -1, {},
      {Prompt("対象ファイルを選択して下さい")}, EarlierMessage, EarlierBackupPath, Unchanged},
     {"SelectionPastTheList", AllTargets, 3, {},

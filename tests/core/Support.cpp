@@ -98,6 +98,21 @@ void InTemporaryFolder::MakeReadOnly() {
     }
 }
 
+void OperationOutcome::Check(void (*operation)(const Operation&)) {
+    const OperationCase& c = GetParam();
+    c.arrange();
+    Tree expected = Snapshot();
+    c.change(expected);
+
+    OperationWindow window(c.index, c.answers);
+    operation(window.operation());
+
+    EXPECT_EQ(window.dialogs.shown, c.dialogs);
+    EXPECT_EQ(window.messageText, c.messageText);
+    EXPECT_EQ(window.backupFileName, c.backupFileName);
+    EXPECT_EQ(Snapshot(), expected);
+}
+
 void WriteFile(const stdfs::path& path, const std::string& content, unsigned mode) {
     {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <ostream>
 #include <string>
@@ -103,6 +104,28 @@ protected:
 private:
     stdfs::path previous;
     bool mounted = false;
+};
+
+// One outcome of a save or a restore: the folder before, the selection and the answers, and
+// what the user sees and the disk holds afterwards.
+struct OperationCase {
+    const char* name;
+    std::function<void()> arrange;
+    int index;
+    std::vector<int> answers;
+    std::vector<Shown> dialogs;
+    Text messageText;
+    Text backupFileName;
+    // The folder's contents afterwards, made from its contents before.
+    std::function<void(Tree&)> change;
+};
+inline void PrintTo(const OperationCase& c, std::ostream* out) { *out << c.name; }
+inline void Unchanged(Tree&) {}
+
+class OperationOutcome : public InTemporaryFolder,
+                         public ::testing::WithParamInterface<OperationCase> {
+protected:
+    void Check(void (*operation)(const Operation&));
 };
 
 void WriteFile(const stdfs::path& path, const std::string& content, unsigned mode = 0644);
