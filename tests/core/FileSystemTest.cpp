@@ -15,8 +15,6 @@
 namespace sorika::test {
 namespace {
 
-using ::testing::TestWithParam;
-
 struct PathCase {
     const char* name;
     std::function<void()> arrange;

@@ -153,10 +153,7 @@ private slots:
 
     void windowStartsCentredWithTheFirstTargetFocused() {
         Show();
-        const QRect screen = form->screen()->geometry();
-        const QPoint centre = form->frameGeometry().center();
-        QVERIFY2(std::abs(centre.x() - screen.center().x()) <= 2, qPrintable(QString::number(centre.x())));
-        QVERIFY2(std::abs(centre.y() - screen.center().y()) <= 2, qPrintable(QString::number(centre.y())));
+        QVERIFY(CentredOnScreen(*form));
         QTRY_COMPARE(QApplication::focusWidget(), Item(0));
         // One column of items inside the frame.
         QVERIFY(Item(0)->y() < Item(1)->y() && Item(1)->y() < Item(2)->y());
@@ -350,9 +347,7 @@ private slots:
                 box = dialog;
                 QCOMPARE(AboutForm, dialog);
                 QCOMPARE(QApplication::focusWidget(), dialog->findChild<QPushButton*>("Button1"));
-                const QRect screen = dialog->screen()->geometry();
-                QVERIFY(std::abs(dialog->frameGeometry().center().x() - screen.center().x()) <= 2);
-                QVERIFY(std::abs(dialog->frameGeometry().center().y() - screen.center().y()) <= 2);
+                QVERIFY(CentredOnScreen(*dialog));
             });
             // Esc leaves the box open; the key closes it.
             driver.Press(key, {}, [&](QWidget* dialog) { QVERIFY(dialog->isVisible()); }, true);

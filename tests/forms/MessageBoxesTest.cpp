@@ -20,9 +20,7 @@ class MessageBoxesTest : public QObject {
     static void CheckPlacement(QWidget* dialog) {
         QCOMPARE(dialog->parentWidget(), nullptr);
         QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
-        const QRect screen = dialog->screen()->geometry();
-        QVERIFY(std::abs(dialog->frameGeometry().center().x() - screen.center().x()) <= 2);
-        QVERIFY(std::abs(dialog->frameGeometry().center().y() - screen.center().y()) <= 2);
+        QVERIFY(CentredOnScreen(*dialog));
     }
 
 private slots:

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 ModalDriver::ModalDriver() {
@@ -110,4 +111,9 @@ QString Plain(const QString& text) { return "ソリカ | " + text + " | OK | def
 bool NoWindowShown() {
     const auto windows = QApplication::topLevelWidgets();
     return std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); });
+}
+
+bool CentredOnScreen(const QWidget& window) {
+    const QPoint offset = window.frameGeometry().center() - window.screen()->geometry().center();
+    return std::abs(offset.x()) <= 2 && std::abs(offset.y()) <= 2;
 }

@@ -51,3 +51,6 @@ QString Plain(const QString& text);
 
 // True when no top-level window is visible.
 bool NoWindowShown();
+
+// True when the window's frame stands in the middle of its screen, to within two pixels.
+bool CentredOnScreen(const QWidget& window);
